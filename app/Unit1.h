@@ -29,9 +29,9 @@ public:
     TButton *FileOpen;
     TEdit *FilePath;
     TRadioButton *TimeSIG0, *TimeSIG1, *TimeSIG2, *TimeSIG3, *TimeSIG4, *TimeSIG5, *TimeSIG6,
-            *TimeSIG7, *TimeSIG8, *TimeSIG9, *TimeSIG10, *TimeSIG11, *TimeSIG12, *TimeSIG13,
-            *TimeSIG14, *TimeSIG15, *TimeSIG16, *TimeSIG17, *TimeSIG18, *TimeSIG19, *TimeSIG20,
-            *TimeSIG21, *TimeSIG22, *TimeSIG23, *TimeSIG24, *TimeSIG25, *TimeSIG26, *TimeSIG27;
+        *TimeSIG7, *TimeSIG8, *TimeSIG9, *TimeSIG10, *TimeSIG11, *TimeSIG12, *TimeSIG13, *TimeSIG14,
+        *TimeSIG15, *TimeSIG16, *TimeSIG17, *TimeSIG18, *TimeSIG19, *TimeSIG20, *TimeSIG21,
+        *TimeSIG22, *TimeSIG23, *TimeSIG24, *TimeSIG25, *TimeSIG26, *TimeSIG27;
     TLabel *Label12;
     TEdit *SynthMode;
     TLabel *label100;
@@ -124,7 +124,6 @@ public:
     TRadioButton *TimeSigButton(int index) const;
     TRadioButton *TrackButton(int index) const;
     TEdit *TrackChannelEdit(int index) const;
-
 };
 
 // The one window, set at start-up.

@@ -18,7 +18,7 @@ public:
     // At least `digits` upper-case hexadecimal digits, more where the value needs them.
     LineBuilder &Hex(unsigned value, int digits) { return Number(value, 16, digits); }
 
-    std::string_view View() const { return { FBuffer, std::size_t(FLength) }; }
+    std::string_view View() const { return {FBuffer, std::size_t(FLength)}; }
 
 private:
     LineBuilder &Number(unsigned value, unsigned base, int digits)

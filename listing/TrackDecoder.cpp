@@ -6,9 +6,9 @@
 //
 //   00..7F  time: byte 1 bit 7 set: Short Time (1 byte), clear: Long Time (2)
 //   80..BF  short note: byte 1 bit 7 set: ShortNote40 (2), clear: ShortNote (3)
-//   C0..FF  long note, but for the values below: byte 2 bit 7 set: LongNote40 (3), clear: LongNote (4)
-//   F2 track end  F5 measure  F8 skipped (no line)  FA poly after-touch (3)  FB control change (3)
-//   FC program change (2)  FD channel after-touch (2)  FE wide control change (3)
+//   C0..FF  long note, but for the values below: byte 2 bit 7 set: LongNote40 (3), clear: LongNote
+//   (4) F2 track end  F5 measure  F8 skipped (no line)  FA poly after-touch (3)  FB control change
+//   (3) FC program change (2)  FD channel after-touch (2)  FE wide control change (3)
 #include "app/Unit1.h"
 
 namespace {
@@ -42,7 +42,7 @@ void TForm1::ListTrack(int p1)
     if (p1 < 0 || p1 >= kTrackCount)
         return;
 
-    const ByteView track { TrackData[p1], TrackLength[p1] };
+    const ByteView track {TrackData[p1], TrackLength[p1]};
     if (!track.Holds(0) || track[0] != 0xF0)
         return;
     AddTrackStartLine();

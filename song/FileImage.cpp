@@ -16,8 +16,7 @@ class FileCloser
 public:
     explicit FileCloser(int &handle)
         : FHandle(handle)
-    {
-    }
+    { }
     ~FileCloser()
     {
         if (FHandle >= 0)
@@ -47,7 +46,9 @@ void TForm1::ReadFileImage()
         fail(errno);
     FileCloser closer(FileHandle);
 
-    struct stat info { };
+    struct stat info
+    {
+    };
     if (fstat(FileHandle, &info) != 0)
         fail(errno);
     if (S_ISDIR(info.st_mode))

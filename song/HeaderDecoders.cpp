@@ -77,7 +77,7 @@ void TForm1::ShowTrackChannels()
 
 void TForm1::ShowSynthMode()
 {
-    static constexpr std::string_view kNames[] = { ":SINGLE", ":PERFORMANCE" };
+    static constexpr std::string_view kNames[] = {":SINGLE", ":PERFORMANCE"};
     SynthModeValue = FileImage[28];
     SynthMode->SetText(EnumeratedField(SynthModeValue, kNames));
 }
@@ -90,14 +90,14 @@ void TForm1::ShowVoiceNumber()
 
 void TForm1::ShowVoiceType()
 {
-    static constexpr std::string_view kNames[] = { ":INTERNAL", ":CARD", ":PRESET" };
+    static constexpr std::string_view kNames[] = {":INTERNAL", ":CARD", ":PRESET"};
     VoiceTypeValue = FileImage[29];
     VoiceType->SetText(EnumeratedField(VoiceTypeValue, kNames));
 }
 
 void TForm1::ShowRhythmMode()
 {
-    static constexpr std::string_view kNames[] = { ":PATTERN", ":SONG" };
+    static constexpr std::string_view kNames[] = {":PATTERN", ":SONG"};
     RhythmModeValue = FileImage[31];
     RhythmMode->SetText(EnumeratedField(RhythmModeValue, kNames));
 }

@@ -15,7 +15,7 @@ void TForm1::SplitTracks()
         TrackLength[slot] = 0;
     }
 
-    const ByteView image { FileImage, ImageLength };
+    const ByteView image {FileImage, ImageLength};
     int position = kHeaderSize;
     for (int slot = 0; slot < kTrackCount; ++slot) {
         if (!image.Holds(position) || image[position] == 0xF9)

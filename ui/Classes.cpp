@@ -20,6 +20,6 @@ TComponent::~TComponent()
 TComponent *TComponent::FindComponent(std::string_view name) const
 {
     const auto found = std::find_if(FComponents.begin(), FComponents.end(),
-                                    [name](const TComponent *c) { return c->Name() == name; });
+        [name](const TComponent *c) { return c->Name() == name; });
     return found == FComponents.end() ? nullptr : *found;
 }

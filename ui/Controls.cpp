@@ -4,8 +4,7 @@
 
 TControl::TControl(TComponent *owner)
     : TComponent(owner)
-{
-}
+{ }
 
 TControl::~TControl()
 {

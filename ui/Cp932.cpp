@@ -12,8 +12,7 @@ class Converter
 public:
     Converter(const char *to, const char *from)
         : FHandle(iconv_open(to, from))
-    {
-    }
+    { }
     ~Converter()
     {
         if (FHandle != iconv_t(-1))
@@ -86,7 +85,7 @@ std::string Cp932ToUtf8(std::string_view bytes)
         }
         const std::size_t unit = IsLeadByte(b) ? 2 : 1;
         const std::size_t used
-                = converter.Valid() ? converter.One(bytes.data() + i, bytes.size() - i, unit, out) : 0;
+            = converter.Valid() ? converter.One(bytes.data() + i, bytes.size() - i, unit, out) : 0;
         if (used == 0) {
             out += kReplacement;
             ++i;
@@ -111,7 +110,7 @@ std::string Utf8ToCp932(std::string_view text)
         }
         const std::size_t unit = Utf8Length(b);
         const std::size_t used
-                = converter.Valid() ? converter.One(text.data() + i, text.size() - i, unit, out) : 0;
+            = converter.Valid() ? converter.One(text.data() + i, text.size() - i, unit, out) : 0;
         if (used == 0) {
             out += '?';
             i += unit < text.size() - i ? unit : text.size() - i;

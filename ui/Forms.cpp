@@ -14,8 +14,7 @@ TApplication *Application = nullptr;
 
 TForm::TForm(TComponent *owner)
     : TWinControl(owner)
-{
-}
+{ }
 
 namespace {
 
@@ -74,19 +73,17 @@ void BindClick(TComponent *component, const TNotifyEvent &method)
 } // namespace
 
 void TForm::ReadDescription(const TFormDescription &description,
-                            std::span<const TPublishedField> fields,
-                            std::span<const TPublishedMethod> methods)
+    std::span<const TPublishedField> fields, std::span<const TPublishedMethod> methods)
 {
     FDescription = &description;
     SetName(std::string(description.Name));
     SetCaption(std::string(description.Caption));
-    SetBounds(description.Left, description.Top, description.ClientWidth,
-              description.ClientHeight);
+    SetBounds(description.Left, description.Top, description.ClientWidth, description.ClientHeight);
     FBorderStyle = description.BorderStyle;
     FClientWidth = description.ClientWidth;
     FClientHeight = description.ClientHeight;
-    FFont = { std::string(description.Font.Name), description.Font.Height,
-              std::string(description.Font.Charset) };
+    FFont = {std::string(description.Font.Name), description.Font.Height,
+        std::string(description.Font.Charset)};
     FPixelsPerInch = description.PixelsPerInch;
     FTextHeight = description.TextHeight;
 
@@ -96,13 +93,14 @@ void TForm::ReadDescription(const TFormDescription &description,
     for (const TPublishedField &field : fields) {
         TComponent *component = FindComponent(field.Name);
         if (!component || !field.Bind(component))
-            throw Exception("Component " + std::string(field.Name) + " is missing or of the wrong class");
+            throw Exception(
+                "Component " + std::string(field.Name) + " is missing or of the wrong class");
     }
     for (const TComponentDescription &row : description.Components) {
         if (row.OnClick.empty())
             continue;
         auto method = std::find_if(methods.begin(), methods.end(),
-                                   [&row](const TPublishedMethod &m) { return m.Name == row.OnClick; });
+            [&row](const TPublishedMethod &m) { return m.Name == row.OnClick; });
         if (method == methods.end())
             throw Exception("Method " + std::string(row.OnClick) + " not found");
         BindClick(FindComponent(row.Name), method->Method);
@@ -133,8 +131,7 @@ std::string RunningExecutable()
 TApplication::TApplication()
     : TComponent(nullptr)
     , FExeName(RunningExecutable())
-{
-}
+{ }
 
 void TApplication::Initialize() { }
 

@@ -49,8 +49,7 @@ protected:
     // Creates every component of the description with this form as owner (and as parent of the
     // controls), sets their properties, then binds the fields and the click handlers by name.
     void ReadDescription(const TFormDescription &description,
-                         std::span<const TPublishedField> fields,
-                         std::span<const TPublishedMethod> methods);
+        std::span<const TPublishedField> fields, std::span<const TPublishedMethod> methods);
 
 private:
     TBorderStyle FBorderStyle = TBorderStyle::bsSizeable;
@@ -72,7 +71,8 @@ public:
     // Shows the main form and dispatches the user's input until it is closed.
     using TMessageLoop = std::function<void(TForm &mainForm)>;
     // Shows an error to the user: the caption and the text of a message box.
-    using TExceptionPresenter = std::function<void(const std::string &title, const std::string &text)>;
+    using TExceptionPresenter
+        = std::function<void(const std::string &title, const std::string &text)>;
 
     TApplication();
 

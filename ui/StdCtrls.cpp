@@ -33,8 +33,7 @@ void TRadioButton::SetChecked(bool checked)
 
 TStrings::TStrings(TListBox &owner)
     : FOwner(owner)
-{
-}
+{ }
 
 std::string_view TStrings::operator[](int index) const
 {
@@ -89,5 +88,4 @@ void TStrings::EndUpdate()
 TListBox::TListBox(TComponent *owner)
     : TWinControl(owner)
     , FItems(*this)
-{
-}
+{ }

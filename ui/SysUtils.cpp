@@ -5,8 +5,7 @@
 
 Exception::Exception(std::string message)
     : FMessage(std::move(message))
-{
-}
+{ }
 
 const char *Exception::what() const noexcept
 {
@@ -17,8 +16,7 @@ EFOpenError::EFOpenError(std::string fileName, std::string reason)
     : Exception("Cannot open file \"" + fileName + "\". " + reason)
     , FFileName(std::move(fileName))
     , FReason(std::move(reason))
-{
-}
+{ }
 
 std::string IntToHex(unsigned value, int digits)
 {

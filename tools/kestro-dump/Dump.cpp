@@ -3,14 +3,13 @@
 #include "app/Unit1.h"
 #include "ui/Cp932.h"
 
+#include <nlohmann/json.hpp>
+
 #include <charconv>
 #include <memory>
 #include <string_view>
 
-#include <nlohmann/json.hpp>
-
-bool ParseDumpArguments(int argc, const char *const *argv, DumpOptions &options,
-                        std::string &error)
+bool ParseDumpArguments(int argc, const char *const *argv, DumpOptions &options, std::string &error)
 {
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -35,8 +34,10 @@ bool ParseDumpArguments(int argc, const char *const *argv, DumpOptions &options,
                 number = argument.substr(8);
             }
             int track = 0;
-            const auto [end, status] = std::from_chars(number.data(), number.data() + number.size(), track);
-            if (status != std::errc() || end != number.data() + number.size() || track < 1 || track > 8) {
+            const auto [end, status]
+                = std::from_chars(number.data(), number.data() + number.size(), track);
+            if (status != std::errc() || end != number.data() + number.size() || track < 1
+                || track > 8) {
                 error = "--track needs a number from 1 to 8";
                 return false;
             }
@@ -66,26 +67,27 @@ std::vector<HeaderField> HeaderFields(const TForm1 &form)
 {
     auto text = [](const TControl *control) { return Cp932ToUtf8(control->Text()); };
     std::vector<HeaderField> fields;
-    fields.push_back({ "SeqType", text(form.SeqType) });
-    fields.push_back({ "SetupFlag", text(form.SetupFlag) });
-    fields.push_back({ "TimeSIG", text(form.TimeSIG) });
-    HeaderField signature { "TimeSignature", "", true };
+    fields.push_back({"SeqType", text(form.SeqType)});
+    fields.push_back({"SetupFlag", text(form.SetupFlag)});
+    fields.push_back({"TimeSIG", text(form.TimeSIG)});
+    HeaderField signature {"TimeSignature", "", true};
     for (int n = 0; n < 28; ++n) {
         if (form.TimeSigButton(n)->Enabled()) {
-            signature = { "TimeSignature", text(form.TimeSigButton(n)) };
+            signature = {"TimeSignature", text(form.TimeSigButton(n))};
             break;
         }
     }
     fields.push_back(signature);
-    fields.push_back({ "Tempo", text(form.Tempo) });
-    fields.push_back({ "SSONG", text(form.SSONG) });
+    fields.push_back({"Tempo", text(form.Tempo)});
+    fields.push_back({"SSONG", text(form.SSONG)});
     for (int track = 0; track < kTrackCount; ++track)
-        fields.push_back({ form.TrackChannelEdit(track)->Name(), text(form.TrackChannelEdit(track)) });
-    fields.push_back({ "SynthMode", text(form.SynthMode) });
-    fields.push_back({ "VoiceNumber", text(form.VoiceNumber) });
-    fields.push_back({ "VoiceType", text(form.VoiceType) });
-    fields.push_back({ "RhythmMode", text(form.RhythmMode) });
-    fields.push_back({ "RhythmNumber", text(form.RhythmNumber) });
+        fields.push_back(
+            {form.TrackChannelEdit(track)->Name(), text(form.TrackChannelEdit(track))});
+    fields.push_back({"SynthMode", text(form.SynthMode)});
+    fields.push_back({"VoiceNumber", text(form.VoiceNumber)});
+    fields.push_back({"VoiceType", text(form.VoiceType)});
+    fields.push_back({"RhythmMode", text(form.RhythmMode)});
+    fields.push_back({"RhythmNumber", text(form.RhythmNumber)});
     return fields;
 }
 
@@ -142,7 +144,7 @@ std::string JsonLine(TForm1 &form, const DumpOptions &options, const std::string
         form.ListTrack(track);
         tracks.push_back(ListingJson(form));
     }
-    nlohmann::ordered_json object = { { "file", file }, { "header", header }, { "tracks", tracks } };
+    nlohmann::ordered_json object = {{"file", file}, {"header", header}, {"tracks", tracks}};
     return object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 

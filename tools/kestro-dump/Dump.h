@@ -15,8 +15,8 @@ struct DumpOptions
 inline constexpr const char *kDumpUsage = "usage: kestro-dump [--track N] [--json] FILE...";
 
 // Reads the command line; returns false with a reason on a usage error.
-bool ParseDumpArguments(int argc, const char *const *argv, DumpOptions &options,
-                        std::string &error);
+bool ParseDumpArguments(
+    int argc, const char *const *argv, DumpOptions &options, std::string &error);
 
 // Loads every file as the window does and writes its dump to `out`, and a line per file that could
 // not be read to `err`. Returns the exit status: 0 when every file was read, else 1.
