@@ -1,14 +1,15 @@
 // Walking one track's event stream and listing its events.
 //
 // A track slot holds 0xF0, the track's own index, the events, and the end mark 0xF2. An event's
-// first byte gives its kind; for times and notes bit 7 of a later byte picks the longer or shorter
-// form:
+// first byte gives its kind; for times and notes bit 7 of a later byte picks the shorter form:
 //
-//   00..7F  time: byte 1 bit 7 set: Short Time (1 byte), clear: Long Time (2)
-//   80..BF  short note: byte 1 bit 7 set: ShortNote40 (2), clear: ShortNote (3)
-//   C0..FF  long note, but for the values below: byte 2 bit 7 set: LongNote40 (3), clear: LongNote
-//   (4) F2 track end  F5 measure  F8 skipped (no line)  FA poly after-touch (3)  FB control change
-//   (3) FC program change (2)  FD channel after-touch (2)  FE wide control change (3)
+//   00..7F  time         byte 1 bit 7 set: Short Time (1 byte), else Long Time (2)
+//   80..BF  short note   byte 1 bit 7 set: ShortNote40 (2), else ShortNote (3)
+//   C0..FF  long note    byte 2 bit 7 set: LongNote40 (3), else LongNote (4)
+//
+// except for these values of their own: F2 track end, F5 measure, F8 skipped (no line),
+// FA polyphonic after-touch (3), FB control change (3), FC program change (2),
+// FD channel after-touch (2), FE wide control change (3).
 #include "app/Unit1.h"
 
 namespace {
@@ -30,6 +31,33 @@ private:
     TStrings *FItems;
 };
 
+// The length of the event at `position`, or 0 when its bytes, the one that picks its form
+// included, run past the end of the track's data.
+int EventLength(const ByteView &track, int position)
+{
+    // Bit 7 of the byte `chooser` places on picks the shorter form.
+    auto form = [&](int chooser, int longer, int shorter) {
+        if (!track.Holds(position + chooser))
+            return 0;
+        return track[position + chooser] & 0x80 ? shorter : longer;
+    };
+    const int b = track[position];
+    int length = 0;
+    if (b <= 0x7F)
+        length = form(1, 2, 1);
+    else if (b == 0xF2 || b == 0xF5 || b == 0xF8)
+        length = 1;
+    else if (b == 0xFA || b == 0xFB || b == 0xFE)
+        length = 3;
+    else if (b == 0xFC || b == 0xFD)
+        length = 2;
+    else if (b >= 0xC0)
+        length = form(2, 4, 3);
+    else
+        length = form(1, 3, 2);
+    return length > 0 && track.Holds(position, length) ? length : 0;
+}
+
 } // namespace
 
 // Lists the events of track slot p1 (0..7); any other index lists nothing. The listing stops at the
@@ -49,36 +77,16 @@ void TForm1::ListTrack(int p1)
     if (!track.Holds(1) || track[1] != p1)
         return;
 
-    int position = 2;
-    while (track.Holds(position)) {
-        const int b = track[position];
-        int length = 0;
+    for (int position = 2; track.Holds(position);) {
+        const int length = EventLength(track, position);
+        if (length == 0)
+            return;
+        auto at = [&](int n) { return int(track[position + n]); };
+        const int b = at(0);
         if (b == 0xF2) {
             AddTrackEndLine();
             return;
-        } else if (b <= 0x7F) {
-            if (!track.Holds(position + 1))
-                return;
-            length = track[position + 1] & 0x80 ? 1 : 2;
-        } else if (b == 0xF5 || b == 0xF8) {
-            length = 1;
-        } else if (b == 0xFA || b == 0xFB || b == 0xFE) {
-            length = 3;
-        } else if (b == 0xFC || b == 0xFD) {
-            length = 2;
-        } else if (b >= 0xC0) {
-            if (!track.Holds(position + 2))
-                return;
-            length = track[position + 2] & 0x80 ? 3 : 4;
-        } else {
-            if (!track.Holds(position + 1))
-                return;
-            length = track[position + 1] & 0x80 ? 2 : 3;
         }
-        if (!track.Holds(position, length))
-            return;
-
-        auto at = [&](int n) { return int(track[position + n]); };
         switch (b) {
         case 0xF5:
             AddMeasureLine();
