@@ -79,6 +79,12 @@ public:
     std::int32_t TrackLength[kTrackCount] = {};
     // The file is read here first, so that a failed read leaves the record as it was.
     std::uint8_t ReadBuf[kImageSize] = {};
+    // Which track TrackList holds, from which split, as of which change of its lines: listing the
+    // same track again from the same data would give the same lines.
+    std::uint32_t SplitCount = 0;
+    int ListedTrack = -1;
+    std::uint32_t ListedSplit = 0;
+    std::uint64_t ListedChange = 0;
 
     explicit TForm1(TComponent *Owner);
     ~TForm1() override;
@@ -124,6 +130,9 @@ public:
     TRadioButton *TimeSigButton(int index) const;
     TRadioButton *TrackButton(int index) const;
     TEdit *TrackChannelEdit(int index) const;
+
+private:
+    void ListTrackEvents(int p1);
 };
 
 // The one window, set at start-up.

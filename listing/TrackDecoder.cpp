@@ -65,8 +65,20 @@ int EventLength(const ByteView &track, int position)
 // lie within the data is not listed, and no TRACK END line follows.
 void TForm1::ListTrack(int p1)
 {
-    ListUpdate update(TrackList->Items());
-    TrackList->Items()->Clear();
+    TStrings *items = TrackList->Items();
+    if (p1 == ListedTrack && ListedSplit == SplitCount && ListedChange == items->ChangeCount())
+        return; // the list holds exactly these lines already
+
+    ListUpdate update(items);
+    items->Clear();
+    ListTrackEvents(p1);
+    ListedTrack = p1;
+    ListedSplit = SplitCount;
+    ListedChange = items->ChangeCount();
+}
+
+void TForm1::ListTrackEvents(int p1)
+{
     if (p1 < 0 || p1 >= kTrackCount)
         return;
 

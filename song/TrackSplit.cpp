@@ -14,19 +14,21 @@ void TForm1::SplitTracks()
         std::memset(TrackData[slot], 0, std::size_t(TrackLength[slot]));
         TrackLength[slot] = 0;
     }
+    ++SplitCount;
 
     const ByteView image {FileImage, ImageLength};
     int position = kHeaderSize;
     for (int slot = 0; slot < kTrackCount; ++slot) {
         if (!image.Holds(position) || image[position] == 0xF9)
             return;
-        int length = 0;
-        while (image.Holds(position)) {
-            const std::uint8_t byte = image[position++];
-            TrackData[slot][length++] = byte;
-            if (byte == 0xF2)
-                break;
-        }
+        // The track runs to its end mark, or to the end of the data.
+        const int available = image.Length - position;
+        const auto *start = image.Data + position;
+        const auto *mark
+            = static_cast<const std::uint8_t *>(std::memchr(start, 0xF2, std::size_t(available)));
+        const int length = mark ? int(mark - start) + 1 : available;
+        std::memcpy(TrackData[slot], start, std::size_t(length));
         TrackLength[slot] = length;
+        position += length;
     }
 }

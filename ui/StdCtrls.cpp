@@ -53,6 +53,7 @@ int TStrings::Add(std::string_view line)
         FChars.resize(FEnds.empty() ? 0 : FEnds.back());
         throw EOutOfResources("Not enough memory for the list");
     }
+    ++FChangeCount;
     if (FUpdateCount > 0)
         FChangedInUpdate = true;
     else
@@ -66,6 +67,7 @@ void TStrings::Clear()
         return;
     FChars.clear();
     FEnds.clear();
+    ++FChangeCount;
     if (FUpdateCount > 0)
         FChangedInUpdate = true;
     else

@@ -96,12 +96,16 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // Counts every change of the lines, so that a writer can tell whether they are still its own.
+    std::uint64_t ChangeCount() const { return FChangeCount; }
+
 private:
     TListBox &FOwner;
     std::string FChars;
     std::vector<std::uint32_t> FEnds;
     int FUpdateCount = 0;
     bool FChangedInUpdate = false;
+    std::uint64_t FChangeCount = 0;
 };
 
 class TListBox : public TWinControl

@@ -92,14 +92,32 @@ TEST_F(LoadCommand, TrackChoiceAfterTheLoad)
     }
 }
 
-TEST_F(LoadCommand, TrackOneHandlerRunsInsideTheLoadAndTheListHoldsTheTrackOnce)
+// Track 1's handler and the load itself both list track 1: the list holds it once, and a screen
+// redraws it once.
+TEST_F(LoadCommand, TrackOneIsListedOnceAfterTheLoad)
 {
     int listings = 0;
     F.TrackList->SetObserver(
         [&](TControl &, TChange change) { listings += change == TChange::Items; });
     Window.Load(Dir.Write("song.seq", FileWithTimeSig(3)));
-    EXPECT_EQ(listings, 2); // the handler's listing, then the load's own
+    EXPECT_EQ(listings, 1);
     EXPECT_EQ(Window.Lines(), TrackLines(0));
+}
+
+// The list is rebuilt when the lines it holds are no longer the track's: after another load, or
+// after someone else changed the list.
+TEST_F(LoadCommand, SameTrackIsListedAgainAfterAReloadOrAChangedList)
+{
+    const std::string path = Dir.Write("song.seq", FileWithTimeSig(3));
+    Window.Load(path);
+    F.TrackList->Items()->Add("not a line of the track");
+    F.ListTrack(0);
+    EXPECT_EQ(Window.Lines(), TrackLines(0));
+    Bytes other = FileWithTimeSig(3);
+    other[34 + 2] = 0x07; // track 1 now holds a short time of 7
+    Dir.Write("song.seq", other);
+    Window.Load(path);
+    EXPECT_EQ(Window.Lines(), (std::vector<std::string> {kStart, " Short Time: 007", kEnd}));
 }
 
 TEST_F(LoadCommand, FirstCancelChangesNothing)

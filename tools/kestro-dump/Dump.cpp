@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <charconv>
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -91,12 +92,48 @@ std::vector<HeaderField> HeaderFields(const TForm1 &form)
     return fields;
 }
 
-void AppendListing(const TForm1 &form, std::string &out)
+// Standard output through one buffer of our own: a listing line is one copy, not a library call.
+class Output
+{
+public:
+    explicit Output(std::FILE *file)
+        : FFile(file)
+    { }
+    ~Output() { Flush(); }
+    Output(const Output &) = delete;
+    Output &operator=(const Output &) = delete;
+
+    void Put(std::string_view text)
+    {
+        if (FLength + text.size() > sizeof FBuffer) {
+            Flush();
+            if (text.size() > sizeof FBuffer) {
+                std::fwrite(text.data(), 1, text.size(), FFile);
+                return;
+            }
+        }
+        std::memcpy(FBuffer + FLength, text.data(), text.size());
+        FLength += text.size();
+    }
+    void Flush()
+    {
+        std::fwrite(FBuffer, 1, FLength, FFile);
+        std::fflush(FFile);
+        FLength = 0;
+    }
+
+private:
+    std::FILE *FFile;
+    std::size_t FLength = 0;
+    char FBuffer[1 << 16];
+};
+
+void PutListing(const TForm1 &form, Output &out)
 {
     const TStrings &items = *form.TrackList->Items();
     for (int i = 0; i < items.Count(); ++i) {
-        out += items[i];
-        out += '\n';
+        out.Put(items[i]);
+        out.Put("\n");
     }
 }
 
@@ -109,26 +146,24 @@ nlohmann::ordered_json ListingJson(const TForm1 &form)
     return lines;
 }
 
-std::string TextBlock(TForm1 &form, const DumpOptions &options, const std::string &file)
+void PutText(TForm1 &form, const DumpOptions &options, const std::string &file, Output &out)
 {
-    std::string out;
     if (options.Track != 0) {
         form.ListTrack(options.Track - 1);
-        AppendListing(form, out);
-        return out;
+        PutListing(form, out);
+        return;
     }
-    out += "File: " + file + "\n";
+    out.Put("File: " + file + "\n");
     for (const HeaderField &field : HeaderFields(form))
-        out += std::string(field.Name) + ": " + field.Text + "\n";
+        out.Put(std::string(field.Name) + ": " + field.Text + "\n");
     for (int track = 0; track < kTrackCount; ++track) {
-        out += "Track " + std::to_string(track + 1) + ":\n";
+        out.Put("Track " + std::to_string(track + 1) + ":\n");
         form.ListTrack(track);
-        AppendListing(form, out);
+        PutListing(form, out);
     }
-    return out;
 }
 
-std::string JsonLine(TForm1 &form, const DumpOptions &options, const std::string &file)
+void PutJson(TForm1 &form, const DumpOptions &options, const std::string &file, Output &out)
 {
     nlohmann::ordered_json header = nlohmann::ordered_json::object();
     for (const HeaderField &field : HeaderFields(form)) {
@@ -144,14 +179,16 @@ std::string JsonLine(TForm1 &form, const DumpOptions &options, const std::string
         form.ListTrack(track);
         tracks.push_back(ListingJson(form));
     }
-    nlohmann::ordered_json object = {{"file", file}, {"header", header}, {"tracks", tracks}};
-    return object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+    const nlohmann::ordered_json object = {{"file", file}, {"header", header}, {"tracks", tracks}};
+    out.Put(object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+    out.Put("\n");
 }
 
 } // namespace
 
-int RunDump(const DumpOptions &options, std::string &out, std::string &err)
+int RunDump(const DumpOptions &options, std::FILE *stream, std::FILE *err)
 {
+    Output out(stream);
     auto form = std::make_unique<TForm1>(nullptr);
     const std::string *current = nullptr;
     form->OpenDialog->SetChooser([&current](TOpenDialog &) { return *current; });
@@ -163,20 +200,22 @@ int RunDump(const DumpOptions &options, std::string &out, std::string &err)
         try {
             form->FileOpen->Click();
         } catch (const EFOpenError &error) {
-            err += "kestro-dump: " + file + ": " + error.Reason() + "\n";
+            out.Flush(); // keep the order of what goes to both streams
+            std::fprintf(err, "kestro-dump: %s: %s\n", file.c_str(), error.Reason().c_str());
             status = 1;
             continue;
         } catch (const Exception &error) {
-            err += "kestro-dump: " + file + ": " + error.Message() + "\n";
+            out.Flush();
+            std::fprintf(err, "kestro-dump: %s: %s\n", file.c_str(), error.Message().c_str());
             status = 1;
             continue;
         }
         if (options.Json) {
-            out += JsonLine(*form, options, file);
+            PutJson(*form, options, file, out);
         } else {
             if (!first)
-                out += '\n';
-            out += TextBlock(*form, options, file);
+                out.Put("\n");
+            PutText(*form, options, file, out);
         }
         first = false;
     }

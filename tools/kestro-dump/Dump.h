@@ -1,6 +1,7 @@
 // kestro-dump: what the window shows after loading each file, as text or JSON lines.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,6 @@ bool ParseDumpArguments(
     int argc, const char *const *argv, DumpOptions &options, std::string &error);
 
 // Loads every file as the window does and writes its dump to `out`, and a line per file that could
-// not be read to `err`. Returns the exit status: 0 when every file was read, else 1.
-int RunDump(const DumpOptions &options, std::string &out, std::string &err);
+// not be read to `err`; a file that could not be read has nothing on `out`. Returns the exit
+// status: 0 when every file was read, else 1.
+int RunDump(const DumpOptions &options, std::FILE *out, std::FILE *err);

@@ -14,10 +14,5 @@ int main(int argc, char **argv)
         std::printf("%s\n", kDumpUsage);
         return 0;
     }
-    std::string out;
-    std::string err;
-    const int status = RunDump(options, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fputs(err.c_str(), stderr);
-    return status;
+    return RunDump(options, stdout, stderr);
 }
