@@ -10,6 +10,7 @@
 // except for these values of their own: F2 track end, F5 measure, F8 skipped (no line),
 // FA polyphonic after-touch (3), FB control change (3), FC program change (2),
 // FD channel after-touch (2), FE wide control change (3).
+#include "EventBytes.h"
 #include "app/Unit1.h"
 
 namespace {
@@ -83,9 +84,15 @@ void TForm1::ListTrackEvents(int p1)
         return;
 
     const ByteView track {TrackData[p1], TrackLength[p1]};
+    TStrings *items = TrackList->Items();
+    // Keeps the event's place and bytes with the line just added.
+    auto mark = [&](int offset, int count) {
+        items->SetItemData(items->Count() - 1, EventBytes::Of(track, offset, count).Pack());
+    };
     if (!track.Holds(0) || track[0] != 0xF0)
         return;
     AddTrackStartLine();
+    mark(0, 2);
     if (!track.Holds(1) || track[1] != p1)
         return;
 
@@ -97,6 +104,7 @@ void TForm1::ListTrackEvents(int p1)
         const int b = at(0);
         if (b == 0xF2) {
             AddTrackEndLine();
+            mark(position, 1);
             return;
         }
         switch (b) {
@@ -134,6 +142,8 @@ void TForm1::ListTrackEvents(int p1)
             else
                 AddShortNote40Line(at(0), at(1));
         }
+        if (b != 0xF8)
+            mark(position, length);
         position += length;
     }
 }

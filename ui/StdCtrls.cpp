@@ -48,9 +48,11 @@ int TStrings::Add(std::string_view line)
         throw EOutOfResources("The list cannot hold more text");
     try {
         FChars.append(line);
+        FData.push_back(0);
         FEnds.push_back(std::uint32_t(FChars.size()));
     } catch (const std::bad_alloc &) {
         FChars.resize(FEnds.empty() ? 0 : FEnds.back());
+        FData.resize(FEnds.size());
         throw EOutOfResources("Not enough memory for the list");
     }
     ++FChangeCount;
@@ -67,6 +69,7 @@ void TStrings::Clear()
         return;
     FChars.clear();
     FEnds.clear();
+    FData.clear();
     ++FChangeCount;
     if (FUpdateCount > 0)
         FChangedInUpdate = true;

@@ -93,6 +93,10 @@ public:
     int Add(std::string_view line);
     void Clear();
 
+    // A number kept with each line for whoever wrote it; 0 for a line just added.
+    std::uint64_t ItemData(int index) const { return FData.at(std::size_t(index)); }
+    void SetItemData(int index, std::uint64_t data) { FData.at(std::size_t(index)) = data; }
+
     void BeginUpdate();
     void EndUpdate();
 
@@ -103,6 +107,7 @@ private:
     TListBox &FOwner;
     std::string FChars;
     std::vector<std::uint32_t> FEnds;
+    std::vector<std::uint64_t> FData;
     int FUpdateCount = 0;
     bool FChangedInUpdate = false;
     std::uint64_t FChangeCount = 0;

@@ -110,8 +110,8 @@ TEST(Dump, UsageErrors)
         const DumpRun run = Dump(arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(
-            run.err.find("usage: kestro-dump [--track N] [--json] FILE..."), std::string::npos);
+        EXPECT_NE(run.err.find("usage: kestro-dump [--track N] [--json] [--bytes] FILE..."),
+            std::string::npos);
     }
 }
 
@@ -119,7 +119,7 @@ TEST(Dump, HelpGoesToStandardOutput)
 {
     const DumpRun run = Dump("--help");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "usage: kestro-dump [--track N] [--json] FILE...\n");
+    EXPECT_EQ(run.out, "usage: kestro-dump [--track N] [--json] [--bytes] FILE...\n");
 }
 
 TEST(Dump, TimeSignatureCaptionOfTheEnabledButton)
@@ -146,6 +146,30 @@ TEST(Dump, SameLinesAsTheWindow)
             lines += line + "\n";
         EXPECT_EQ(Dump("--track " + std::to_string(k) + " '" + demo + "'").out, lines);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(DumpBytes, TextWithOffsetAndBytesBeforeEachLine)
+{
+    const DumpRun run = Dump("--bytes small.seq");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, Golden("small-bytes.txt"));
+}
+
+TEST(DumpBytes, JsonObjectsPerLine)
+{
+    EXPECT_EQ(Dump("--json --bytes --track 2 small.seq").out, Golden("small-bytes-track2.json"));
+}
+
+TEST(DumpBytes, OneTrackAsText)
+{
+    EXPECT_EQ(Dump("--track 1 --bytes small.seq").out,
+        "0000  F0 00        --------(TRACK START)--------\n"
+        "0002  F5           -----------(MEAS)------------\n"
+        "0003  F2           ---------(TRACK END)---------\n");
 }
 
 } // namespace

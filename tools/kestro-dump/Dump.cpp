@@ -1,6 +1,7 @@
 #include "Dump.h"
 
 #include "app/Unit1.h"
+#include "listing/EventBytes.h"
 #include "ui/Cp932.h"
 
 #include <nlohmann/json.hpp>
@@ -23,6 +24,8 @@ bool ParseDumpArguments(int argc, const char *const *argv, DumpOptions &options,
             options.Help = true;
         } else if (argument == "--json") {
             options.Json = true;
+        } else if (argument == "--bytes") {
+            options.Bytes = true;
         } else if (argument == "--track" || argument.starts_with("--track=")) {
             std::string_view number;
             if (argument == "--track") {
@@ -128,21 +131,30 @@ private:
     char FBuffer[1 << 16];
 };
 
-void PutListing(const TForm1 &form, Output &out)
+void PutListing(const TForm1 &form, bool withBytes, Output &out)
 {
     const TStrings &items = *form.TrackList->Items();
     for (int i = 0; i < items.Count(); ++i) {
+        if (withBytes)
+            out.Put(EventBytes::Unpack(items.ItemData(i)).Columns());
         out.Put(items[i]);
         out.Put("\n");
     }
 }
 
-nlohmann::ordered_json ListingJson(const TForm1 &form)
+nlohmann::ordered_json ListingJson(const TForm1 &form, bool withBytes)
 {
     nlohmann::ordered_json lines = nlohmann::ordered_json::array();
     const TStrings &items = *form.TrackList->Items();
-    for (int i = 0; i < items.Count(); ++i)
-        lines.push_back(std::string(items[i]));
+    for (int i = 0; i < items.Count(); ++i) {
+        if (!withBytes) {
+            lines.push_back(std::string(items[i]));
+            continue;
+        }
+        const EventBytes event = EventBytes::Unpack(items.ItemData(i));
+        lines.push_back({{"offset", event.Offset}, {"bytes", event.BytesText()},
+            {"line", std::string(items[i])}});
+    }
     return lines;
 }
 
@@ -150,7 +162,7 @@ void PutText(TForm1 &form, const DumpOptions &options, const std::string &file, 
 {
     if (options.Track != 0) {
         form.ListTrack(options.Track - 1);
-        PutListing(form, out);
+        PutListing(form, options.Bytes, out);
         return;
     }
     out.Put("File: " + file + "\n");
@@ -159,7 +171,7 @@ void PutText(TForm1 &form, const DumpOptions &options, const std::string &file, 
     for (int track = 0; track < kTrackCount; ++track) {
         out.Put("Track " + std::to_string(track + 1) + ":\n");
         form.ListTrack(track);
-        PutListing(form, out);
+        PutListing(form, options.Bytes, out);
     }
 }
 
@@ -177,7 +189,7 @@ void PutJson(TForm1 &form, const DumpOptions &options, const std::string &file, 
         if (options.Track != 0 && track != options.Track - 1)
             continue;
         form.ListTrack(track);
-        tracks.push_back(ListingJson(form));
+        tracks.push_back(ListingJson(form, options.Bytes));
     }
     const nlohmann::ordered_json object = {{"file", file}, {"header", header}, {"tracks", tracks}};
     out.Put(object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));

@@ -9,11 +9,13 @@ struct DumpOptions
 {
     int Track = 0; // 1..8: only that track's lines; 0: everything
     bool Json = false;
+    bool Bytes = false; // each listing line with its event's offset and bytes
     bool Help = false;
     std::vector<std::string> Files;
 };
 
-inline constexpr const char *kDumpUsage = "usage: kestro-dump [--track N] [--json] FILE...";
+inline constexpr const char *kDumpUsage
+    = "usage: kestro-dump [--track N] [--json] [--bytes] FILE...";
 
 // Reads the command line; returns false with a reason on a usage error.
 bool ParseDumpArguments(
