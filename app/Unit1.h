@@ -89,6 +89,10 @@ public:
     explicit TForm1(TComponent *Owner);
     ~TForm1() override;
 
+    // Loads `name` as if it had been chosen in the open-file dialog: from the command line or a
+    // file dropped on the window.
+    void OpenFile(const std::string &name);
+
     // Song file reading.
     void ReadFileImage();
     void ShowSeqType();
@@ -132,6 +136,7 @@ public:
     TEdit *TrackChannelEdit(int index) const;
 
 private:
+    void LoadDialogFile(); // the load, from the dialog's file name on
     void ListTrackEvents(int p1);
 };
 

@@ -9,6 +9,17 @@ void TForm1::FileOpenClick(TObject *)
 {
     OpenDialog->Execute();
     // A cancelled dialog keeps the last confirmed name, so the last file is loaded again.
+    LoadDialogFile();
+}
+
+void TForm1::OpenFile(const std::string &name)
+{
+    OpenDialog->SetFileName(name);
+    LoadDialogFile();
+}
+
+void TForm1::LoadDialogFile()
+{
     const std::string name = OpenDialog->FileName();
     if (name.empty())
         return;

@@ -212,3 +212,38 @@ TEST_F(LoadCommand, PathLongerThanTheSystemAllowsIsRefused)
 }
 
 } // namespace
+
+namespace {
+
+// A file opened by name (command line, drop) ends in the same state as one chosen in the dialog,
+// and becomes the dialog's file name.
+TEST(OpenFile, SameAsTheDialog)
+{
+    TempDir dir;
+    const std::string path = dir.Write("song.seq", FileWithTimeSig(9));
+    TestWindow chosen;
+    chosen.Load(path);
+    TestWindow opened;
+    opened->Trk5Sel->SetChecked(true);
+    opened->OpenFile(path);
+    EXPECT_EQ(opened->OpenDialog->FileName(), path);
+    EXPECT_EQ(opened->FilePath->Text(), chosen->FilePath->Text());
+    EXPECT_EQ(opened->TimeSIG->Text(), chosen->TimeSIG->Text());
+    EXPECT_TRUE(opened->Trk1Sel->Checked());
+    EXPECT_EQ(opened.Lines(), chosen.Lines());
+    // a cancelled dialog afterwards loads it again
+    opened.Cancel();
+    opened->FileOpen->Click();
+    EXPECT_EQ(opened->FilePath->Text(), path);
+}
+
+TEST(OpenFile, BadNameRaisesAndLeavesTheWindowEmpty)
+{
+    TestWindow window;
+    EXPECT_THROW(window->OpenFile("/nonexistent/song.seq"), EFOpenError);
+    EXPECT_EQ(window->FilePath->Text(), "");
+    EXPECT_EQ(window->TrackList->Items()->Count(), 0);
+    EXPECT_FALSE(window->Trk1Sel->Checked());
+}
+
+} // namespace
