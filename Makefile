@@ -31,3 +31,20 @@ bench: deps
 
 clean:
 	rm -rf $(BUILD)
+
+# The fuzz target, built with clang and the sanitizers in its own folder, run for FUZZ_SECONDS on
+# the seed inputs of fuzz/corpus; what it learns stays in $(FUZZ_BUILD)/corpus for the next run.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+
+.PHONY: fuzz
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DKESTRO_FUZZ=ON -DKESTRO_BUILD_GUI=OFF \
+		-DKESTRO_BUILD_TESTS=OFF -DKESTRO_WERROR=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kestro-fuzz-load
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/artifacts
+	$(FUZZ_BUILD)/fuzz/kestro-fuzz-load -max_total_time=$(FUZZ_SECONDS) -max_len=140000 \
+		-timeout=60 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/artifacts/ \
+		$(FUZZ_BUILD)/corpus fuzz/corpus
