@@ -126,6 +126,19 @@ TEST_P(DumpBadInput, DumpsOrReportsTheFileAndGoesOn)
         << run.Out.substr(run.Out.size() - std::min<std::size_t>(run.Out.size(), 400));
 }
 
+// An empty FILE names no file: it is reported, not dumped as the file before it (as a cancelled
+// dialog would load that file again).
+TEST(DumpEmptyFileName, IsReportedAndNothingIsDumpedForIt)
+{
+    TempDir dir;
+    const std::string good = dir.Write("good.seq", BadInput::GoodFile());
+    const DumpRun alone = Dump(dir, {good});
+    const DumpRun run = Dump(dir, {good, ""});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "kestro-dump: : No such file or directory\n");
+    EXPECT_EQ(run.Out, alone.Out);
+}
+
 INSTANTIATE_TEST_SUITE_P(, DumpBadInput, testing::ValuesIn(DumpCases()), BadInput::CaseName);
 
 } // namespace

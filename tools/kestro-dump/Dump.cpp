@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <memory>
@@ -210,6 +211,9 @@ int RunDump(const DumpOptions &options, std::FILE *stream, std::FILE *err)
     for (const std::string &file : options.Files) {
         current = &file;
         try {
+            // An empty name would be taken for a cancelled dialog and show the file before.
+            if (file.empty())
+                throw EFOpenError(file, std::strerror(ENOENT));
             form->FileOpen->Click();
         } catch (const EFOpenError &error) {
             out.Flush(); // keep the order of what goes to both streams
