@@ -2,9 +2,9 @@
 #include "Fixtures.h"
 #include "app/Unit1.h"
 
-#include <memory>
-
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 namespace {
 

@@ -1,13 +1,13 @@
 // kestro-dump as a whole process, from start to exit, on the worst-case file.
 #include "Fixtures.h"
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <benchmark/benchmark.h>
 
 extern char **environ;
 
@@ -21,7 +21,7 @@ void BM_DumpProcess(benchmark::State &state)
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        char *argv[] = { const_cast<char *>(dump), const_cast<char *>(file.c_str()), nullptr };
+        char *argv[] = {const_cast<char *>(dump), const_cast<char *>(file.c_str()), nullptr};
         const auto start = std::chrono::steady_clock::now();
         pid_t pid = 0;
         if (posix_spawn(&pid, dump, &actions, nullptr, argv, environ) != 0) {
