@@ -4,6 +4,9 @@
 // with a fresh window that loads only that file. The input format is in README.md.
 #include "app/Unit1.h"
 #include "listing/EventBytes.h"
+#include "tools/kestro-dump/Dump.h"
+
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdint>
@@ -344,6 +347,7 @@ struct Session
     std::optional<std::string> Answer; // what the dialog answers next; nothing: cancel
     std::string DialogName; // the dialog's FileName: the last confirmed path
     const FuzzFile *DialogFile = nullptr; // the file it names, or none when it cannot be read
+    std::vector<std::pair<std::string, bool>> Chosen; // every path confirmed, and whether readable
 
     Session()
     {
@@ -355,6 +359,7 @@ struct Session
         if (path) {
             DialogName = *path;
             DialogFile = file;
+            Chosen.emplace_back(*path, file != nullptr);
         }
         Answer = std::move(path);
         const bool mayChange = !DialogName.empty() && DialogFile;
@@ -420,6 +425,111 @@ struct Session
             CheckListing(*Form, track);
     }
 };
+
+// Valid UTF-8 without any control character but the newline: nothing that a terminal acts on.
+bool IsTerminalSafe(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b == '\n' || (b >= 0x20 && b < 0x7F)) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        std::uint32_t code = 0;
+        if ((b & 0xE0) == 0xC0) {
+            length = 2;
+            code = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            length = 3;
+            code = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            length = 4;
+            code = b & 0x07;
+        } else {
+            return false; // a C0 control, DEL, or no lead byte
+        }
+        if (i + std::size_t(length) > text.size())
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = code << 6 | (next & 0x3F);
+        }
+        static constexpr std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (code < kLeast[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)
+            || (code >= 0x80 && code <= 0x9F))
+            return false;
+        i += std::size_t(length);
+    }
+    return true;
+}
+
+std::string ReadStream(std::FILE *stream, char *&buffer, std::size_t &size)
+{
+    std::fclose(stream);
+    std::string text(buffer, size);
+    std::free(buffer);
+    return text;
+}
+
+// kestro-dump on the paths the dialog confirmed (the first eight), with options from `flags`:
+// one line on stderr per path it cannot read, exit status 1 when there is one, and on stdout only
+// terminal-safe text, or one JSON object per file read.
+void CheckDump(const std::vector<std::pair<std::string, bool>> &chosen, std::uint8_t flags)
+{
+    DumpOptions options;
+    options.Json = flags & 1;
+    options.Bytes = flags & 2;
+    options.Track = (flags >> 2) % (kTrackCount + 1);
+    std::size_t readable = 0;
+    std::string expectedErrors;
+    for (std::size_t i = 0; i < chosen.size() && i < 8; ++i) {
+        options.Files.push_back(chosen[i].first);
+        if (chosen[i].second)
+            ++readable;
+        else
+            expectedErrors += "kestro-dump: " + chosen[i].first + ": ";
+    }
+    char *outBuffer = nullptr;
+    char *errBuffer = nullptr;
+    std::size_t outSize = 0;
+    std::size_t errSize = 0;
+    std::FILE *out = open_memstream(&outBuffer, &outSize);
+    std::FILE *err = open_memstream(&errBuffer, &errSize);
+    if (!out || !err)
+        Fail("open_memstream failed");
+    const int status = RunDump(options, out, err);
+    const std::string text = ReadStream(out, outBuffer, outSize);
+    const std::string errors = ReadStream(err, errBuffer, errSize);
+
+    Check(status == (readable == options.Files.size() ? 0 : 1), "dump exit status");
+    std::string errorStarts;
+    for (std::size_t begin = 0; begin < errors.size();) {
+        const std::size_t end = errors.find('\n', begin);
+        Check(end != std::string::npos, "dump error without a newline");
+        const std::string line = errors.substr(begin, end - begin);
+        errorStarts += line.substr(0, line.rfind(": ") + 2);
+        begin = end + 1;
+    }
+    Check(errorStarts == expectedErrors, "dump errors do not name the unreadable files", errors);
+    Check(IsTerminalSafe(text), "dump output is not terminal-safe text");
+    Check(text.empty() || text.back() == '\n', "dump output does not end with a newline");
+    if (!options.Json)
+        return;
+    std::size_t objects = 0;
+    for (std::size_t begin = 0; begin < text.size(); ++objects) {
+        const std::size_t end = text.find('\n', begin);
+        const auto object = nlohmann::json::parse(text.substr(begin, end - begin), nullptr, false);
+        Check(object.is_object() && object.contains("file") && object.contains("header")
+                && object["tracks"].is_array()
+                && object["tracks"].size() == (options.Track ? 1u : std::size_t(kTrackCount)),
+            "dump JSON line is not a file's object");
+        begin = end + 1;
+    }
+    Check(objects == readable, "dump JSON lines are not one per file read");
+}
 
 Bytes LiteralFile(Reader &input)
 {
@@ -487,5 +597,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             break;
         }
     }
+    CheckDump(session.Chosen, size ? data[size - 1] : 0);
     return 0;
 }
