@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -14,7 +14,7 @@ const std::string kMeas = "-----------(MEAS)------------";
 // Puts bytes straight into a slot, as the split leaves a track there.
 void PutTrack(TForm1 &form, int slot, const Bytes &bytes)
 {
-    std::memcpy(form.TrackData[slot], bytes.data(), bytes.size());
+    std::copy(bytes.begin(), bytes.end(), form.TrackData[slot]);
     form.TrackLength[slot] = int(bytes.size());
 }
 
