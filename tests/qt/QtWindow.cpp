@@ -74,7 +74,10 @@ void ModalScript::Poll()
     QTimer::singleShot(FPolls == 0 ? 0 : 10, [this, alive] {
         if (!*alive || *FAnswered)
             return;
-        if (QWidget *modal = QApplication::activeModalWidget(); modal && FAnswer(*modal)) {
+        QWidget *modal = QApplication::activePopupWidget();
+        if (!modal)
+            modal = QApplication::activeModalWidget();
+        if (modal && FAnswer(*modal)) {
             *FAnswered = true;
             return;
         }
@@ -124,19 +127,19 @@ void QtWindow::Click(const char *name)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-QStringList QtWindow::Rows()
+QStringList Rows(TFormView &view)
 {
     QStringList rows;
-    auto *list = Widget<QAbstractItemView>("TrackList");
+    auto *list = view.findChild<QAbstractItemView *>("TrackList", Qt::FindDirectChildrenOnly);
     for (int row = 0; row < list->model()->rowCount(); ++row)
         rows << list->model()->index(row, 0).data().toString();
     return rows;
 }
 
-QStringList QtWindow::Snapshot()
+QStringList Snapshot(TFormView &view)
 {
     QStringList lines;
-    for (QWidget *widget : FView->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget *widget : view.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QString line = widget->objectName() + (widget->isEnabled() ? " enabled" : " disabled");
         if (auto *edit = qobject_cast<QLineEdit *>(widget))
             line += " text=" + edit->text();
@@ -146,6 +149,6 @@ QStringList QtWindow::Snapshot()
             line += " caption=" + label->text();
         lines << line;
     }
-    lines << Rows();
+    lines << Rows(view);
     return lines;
 }

@@ -32,7 +32,12 @@ Bytes MeasureTracks(int count);
 // The listing of such a track: TRACK START, `measures` MEAS lines, TRACK END.
 QStringList MeasureListing(int measures);
 
-// Answers the next modal dialog of class T once it is shown, at most one.
+// The rows of a form view's TrackList as its model gives them to the screen.
+QStringList Rows(TFormView &view);
+// Every control's shown state in a form view, one line each: to compare before and after.
+QStringList Snapshot(TFormView &view);
+
+// Answers the next modal dialog (or popup menu) of class T once it is shown, at most one.
 class ModalScript
 {
 public:
@@ -85,10 +90,8 @@ public:
     // Clicks a widget with the mouse, at its centre.
     void Click(const char *name);
 
-    // The rows of TrackList as its model gives them to the screen.
-    QStringList Rows();
-    // Every control's shown state, one line each: to compare before and after.
-    QStringList Snapshot();
+    QStringList Rows() { return ::Rows(*FView); }
+    QStringList Snapshot() { return ::Snapshot(*FView); }
 
 private:
     std::unique_ptr<TForm1> FForm;

@@ -2,12 +2,19 @@
 
 #include "Accessibility.h"
 #include "ControlViews.h"
+#include "Guard.h"
 #include "ListBoxView.h"
 #include "QtPlatform.h"
 #include "WindowFont.h"
 #include "ui/Dialogs.h"
 
+#include <QAbstractButton>
+#include <QDropEvent>
+#include <QFile>
 #include <QIcon>
+#include <QMimeData>
+#include <QShortcut>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -17,11 +24,35 @@ namespace {
 constexpr Qt::WindowFlags kDialogFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
+// The first local file among the dragged addresses; empty when there is none.
+QString DraggedFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return {};
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+// The file is only read, so a drop copies or links it; accepting a move would let the source
+// remove the file afterwards.
+Qt::DropAction ReadingAction(Qt::DropActions possible)
+{
+    if (possible & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (possible & Qt::LinkAction)
+        return Qt::LinkAction;
+    return Qt::IgnoreAction;
+}
+
 } // namespace
 
 TFormView::TFormView(TForm &form, QWidget *parent)
     : QWidget(parent)
     , FForm(form)
+    , FActions(FormActionsOf(form))
 {
     InstallAccessibleFactory();
     setObjectName(QString::fromStdString(form.Name()));
@@ -41,6 +72,17 @@ TFormView::TFormView(TForm &form, QWidget *parent)
         CreateView(*form.Components(i));
     LinkTabOrder();
     DescribeForAssistiveTechnology(*this);
+    if (FActions.OpenFile) {
+        setAcceptDrops(true);
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (child->acceptDrops())
+                child->installEventFilter(this);
+        }
+    }
+    if (FActions.OpenButton) {
+        auto *open = new QShortcut(QKeySequence::Open, this);
+        connect(open, &QShortcut::activated, this, [this] { ClickOpenButton(); });
+    }
     form.SetObserver([this](TControl &, TChange change) { Follow(change); });
 }
 
@@ -49,6 +91,73 @@ TFormView::~TFormView()
     FForm.SetObserver(nullptr);
     for (TOpenDialog *dialog : FDialogs)
         dialog->SetChooser(nullptr);
+}
+
+void TFormView::OpenFileLater(const std::string &name)
+{
+    if (!FActions.OpenFile)
+        return;
+    // After the event that asked for it has been answered: a drop's source is not kept waiting
+    // while an error box is open.
+    QMetaObject::invokeMethod(
+        this, [open = FActions.OpenFile, name] { RunGuarded([&] { open(name); }); },
+        Qt::QueuedConnection);
+}
+
+void TFormView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!TakeFileDrop(event))
+        event->ignore();
+}
+
+void TFormView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!TakeFileDrop(event))
+        event->ignore();
+}
+
+void TFormView::dropEvent(QDropEvent *event)
+{
+    if (!TakeFileDrop(event))
+        event->ignore();
+}
+
+bool TFormView::eventFilter(QObject *watched, QEvent *event)
+{
+    return TakeFileDrop(event) || QWidget::eventFilter(watched, event);
+}
+
+// A drag that carries a local file is the form's, wherever it is over the window; any other drag
+// is left to the control under it.
+bool TFormView::TakeFileDrop(QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (!FActions.OpenFile
+        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event); // the base of the drag enter and move events
+    const QString file = DraggedFile(drop->mimeData());
+    const Qt::DropAction action = ReadingAction(drop->possibleActions());
+    if (file.isEmpty() || action == Qt::IgnoreAction)
+        return false;
+    drop->setDropAction(action);
+    drop->accept();
+    if (type == QEvent::Drop)
+        OpenFileLater(QFile::encodeName(file).toStdString());
+    return true;
+}
+
+// Through the button's own click, so that the Open key does exactly what a click does, and nothing
+// while the button is disabled.
+void TFormView::ClickOpenButton()
+{
+    for (const TTabStop &stop : FWinControls) {
+        if (stop.Control == FActions.OpenButton) {
+            if (auto *button = qobject_cast<QAbstractButton *>(stop.Widget))
+                button->click();
+            return;
+        }
+    }
 }
 
 void TFormView::Follow(TChange change)

@@ -1,7 +1,16 @@
 #include "ListBoxView.h"
 
 #include "ControlViews.h"
+#include "listing/EventBytes.h"
 #include "ui/Cp932.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <algorithm>
 
 TListBoxModel::TListBoxModel(const TListBox &list, QObject *parent)
     : QAbstractListModel(parent)
@@ -16,10 +25,22 @@ int TListBoxModel::rowCount(const QModelIndex &parent) const
 
 QVariant TListBoxModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= FRows
-        || index.row() >= FList.Items()->Count())
+    if (!index.isValid() || index.row() >= FRows || index.row() >= FList.Items()->Count())
         return QVariant();
-    return QString::fromStdString(Cp932ToUtf8((*FList.Items())[index.row()]));
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(Cp932ToUtf8((*FList.Items())[index.row()]));
+    if (role == Qt::ToolTipRole)
+        return ToolTip(index.row());
+    return QVariant();
+}
+
+QString TListBoxModel::ToolTip(int row) const
+{
+    const EventBytes event = EventBytes::Unpack(FList.Items()->ItemData(row));
+    std::string text = event.OffsetText();
+    if (event.Count > 0)
+        text += "  " + event.BytesText();
+    return QString::fromStdString(text);
 }
 
 Qt::ItemFlags TListBoxModel::flags(const QModelIndex &index) const
@@ -63,7 +84,8 @@ TListBoxView::TListBoxView(TListBox &list, QWidget *parent)
     ApplyTabStop(*this, list);
     setUniformItemSizes(true);
     setItemDelegate(new TItemHeightDelegate(list.ItemHeight(), this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Click, Shift- and Ctrl-click, and Ctrl+A select lines to copy.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // A list box shows no horizontal scroll bar unless it is given a scroll width.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -75,6 +97,67 @@ TListBoxView::TListBoxView(TListBox &list, QWidget *parent)
 TListBoxView::~TListBoxView()
 {
     FList.SetObserver(nullptr);
+}
+
+QString TListBoxView::SelectedText() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return TextOfRows(rows);
+}
+
+QString TListBoxView::AllText() const
+{
+    QList<int> rows;
+    for (int row = 0; row < FModel->rowCount(); ++row)
+        rows << row;
+    return TextOfRows(rows);
+}
+
+QString TListBoxView::TextOfRows(const QList<int> &rows) const
+{
+    QString text;
+    for (int row : rows)
+        text += FModel->index(row).data().toString() + '\n';
+    return text;
+}
+
+void TListBoxView::CopySelection()
+{
+    if (const QString text = SelectedText(); !text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void TListBoxView::CopyAll()
+{
+    if (const QString text = AllText(); !text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+// The item view's own copy takes the current line only.
+void TListBoxView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelection();
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void TListBoxView::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QAction *copy = menu.addAction(QIcon::fromTheme("edit-copy"), tr("&Copy"));
+    copy->setShortcut(QKeySequence::Copy); // shown in the menu; the key itself is handled above
+    copy->setEnabled(selectionModel()->hasSelection());
+    connect(copy, &QAction::triggered, this, &TListBoxView::CopySelection);
+    QAction *copyAll = menu.addAction(tr("Copy &All"));
+    copyAll->setEnabled(FModel->rowCount() > 0);
+    connect(copyAll, &QAction::triggered, this, &TListBoxView::CopyAll);
+    menu.exec(event->globalPos());
 }
 
 void TListBoxView::Follow(TChange change)
