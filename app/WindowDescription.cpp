@@ -44,7 +44,7 @@ constexpr std::array<TComponentDescription, 78> kComponents {{
     {"Trk8Tch", Edit, 72, 248, 25, 20, "", 12, cfTabStop, 0, ""},
     {"FileOpen", Button, 8, 0, 75, 25, "\xCC\xA7\xB2\xD9\xB5\xB0\xCC\xDF\xDD", 13, cfTabStop, 0,
         "FileOpenClick"}, // ﾌｧｲﾙｵｰﾌﾟﾝ
-    {"FilePath", Edit, 96, 0, 505, 20, "", 14, cfTabStop, 0, ""},
+    {"FilePath", Edit, 96, 0, 505, 20, "", 14, cfTabStop | cfFileNameText, 0, ""},
     {"TimeSIG0", RadioButton, 216, 64, 41, 17, "1/4", 15, cfNone, 0, ""},
     {"TimeSIG1", RadioButton, 264, 64, 41, 17, "2/4", 16, cfNone, 0, ""},
     {"TimeSIG2", RadioButton, 312, 64, 41, 17, "3/4", 17, cfNone, 0, ""},

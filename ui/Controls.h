@@ -21,6 +21,10 @@ enum class TChange {
 
 enum class TColor { clWindow, clBtnFace };
 
+// How a control's 8-bit text reads as characters: Shift-JIS (CP932), or a name of the file system
+// in its own encoding (UTF-8 on Linux).
+enum class TTextEncoding { ShiftJis, FileName };
+
 // Told of every change of a control that a screen shows. A view attaches one per control.
 using TChangeObserver = std::function<void(class TControl &control, TChange change)>;
 
@@ -51,6 +55,9 @@ public:
     TColor Color() const { return FColor; }
     void SetColor(TColor color) { FColor = color; }
 
+    TTextEncoding TextEncoding() const { return FTextEncoding; }
+    void SetTextEncoding(TTextEncoding encoding) { FTextEncoding = encoding; }
+
     void SetObserver(TChangeObserver observer) { FObserver = std::move(observer); }
 
 protected:
@@ -66,6 +73,7 @@ private:
     std::string FText;
     bool FEnabled = true;
     TColor FColor = TColor::clWindow;
+    TTextEncoding FTextEncoding = TTextEncoding::ShiftJis;
     TChangeObserver FObserver;
 };
 

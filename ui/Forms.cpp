@@ -50,6 +50,8 @@ void SetProperties(TComponent *component, const TComponentDescription &row, TFor
     control->SetCaption(std::string(row.Caption));
     if (row.Flags & cfBtnFace)
         control->SetColor(TColor::clBtnFace);
+    if (row.Flags & cfFileNameText)
+        control->SetTextEncoding(TTextEncoding::FileName);
     if (auto *win = dynamic_cast<TWinControl *>(control)) {
         win->SetTabOrder(row.TabOrder);
         win->SetTabStop(row.Flags & cfTabStop);

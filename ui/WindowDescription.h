@@ -15,6 +15,7 @@ enum TComponentFlag : unsigned {
     cfTabStop = 1, // reached by the Tab key from the start
     cfReadOnly = 2,
     cfBtnFace = 4, // drawn on the button-face colour
+    cfFileNameText = 8, // the text is a file name, in the file system's encoding
 };
 
 struct TComponentDescription

@@ -216,3 +216,18 @@ TEST(Window, StartsEmptyWithNothingChecked)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Window, OnlyThePathEditHoldsAFileName)
+{
+    TestWindow window;
+    TForm1 &f = window.Form();
+    for (int i = 0; i < f.ControlCount(); ++i) {
+        TControl *control = f.Controls(i);
+        EXPECT_EQ(control->TextEncoding() == TTextEncoding::FileName, control->Name() == "FilePath")
+            << control->Name();
+    }
+}
+
+} // namespace

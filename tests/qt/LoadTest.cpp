@@ -3,9 +3,12 @@
 #include "QtWindow.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -258,6 +261,33 @@ TEST(Load, LargestTrackIsListedWhole)
     const QRect last = list->visualRect(model->index(kMeasures + 1, 0));
     EXPECT_EQ(last.height(), 12);
     EXPECT_TRUE(list->viewport()->rect().contains(last.center()));
+}
+
+} // namespace
+
+namespace {
+
+// A file's name is shown as the file system spells it (UTF-8), not read as Shift-JIS; typing into
+// the path's edit keeps the same encoding.
+TEST(Load, NonAsciiFileNameShownAsItIs)
+{
+    QtWindow window;
+    QFile demo(kDemo);
+    ASSERT_TRUE(demo.open(QIODevice::ReadOnly));
+    const QByteArray bytes = demo.readAll();
+    const QString path
+        = window.WriteFile(QStringLiteral("曲 ﾃﾞﾓ é.seq"), Bytes(bytes.begin(), bytes.end()));
+    window.LoadThroughDialog(path);
+    EXPECT_EQ(EditText(window, "FilePath"), path);
+    EXPECT_EQ(window.Form().FilePath->Text(), QFile::encodeName(path).toStdString());
+
+    auto *edit = window.Widget<QLineEdit>("FilePath");
+    edit->setFocus();
+    edit->end(false);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Udiaeresis, Qt::NoModifier, QStringLiteral("ü"));
+    QApplication::sendEvent(edit, &press);
+    EXPECT_EQ(window.Form().FilePath->Text(),
+        QFile::encodeName(path + QStringLiteral("ü")).toStdString());
 }
 
 } // namespace

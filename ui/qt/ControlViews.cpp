@@ -4,6 +4,7 @@
 #include "WindowFont.h"
 #include "ui/Cp932.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -29,6 +30,8 @@ void ApplyTabStop(QWidget &widget, const TWinControl &control)
 
 QString ScreenText(const TControl &control)
 {
+    if (control.TextEncoding() == TTextEncoding::FileName)
+        return QFile::decodeName(QByteArray::fromStdString(control.Text()));
     return QString::fromStdString(Cp932ToUtf8(control.Text()));
 }
 
@@ -112,7 +115,11 @@ void TEditView::ShowText()
 void TEditView::Typed(const QString &text)
 {
     FTyping = true;
-    RunGuarded([&] { FEdit.SetText(Utf8ToCp932(text.toStdString())); });
+    RunGuarded([&] {
+        FEdit.SetText(FEdit.TextEncoding() == TTextEncoding::FileName
+                ? QFile::encodeName(text).toStdString()
+                : Utf8ToCp932(text.toStdString()));
+    });
     FTyping = false;
 }
 
