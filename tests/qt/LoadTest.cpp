@@ -25,24 +25,6 @@ namespace {
 
 const QString kDemo = QStringLiteral(KESTRO_EXAMPLES "/demo.seq");
 
-// What an error box showed.
-struct ErrorBox
-{
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QString title;
-    QString text;
-};
-
-// Answers the next error box with OK, and keeps what it showed.
-std::unique_ptr<ModalScript> CloseErrorBox(ErrorBox &seen)
-{
-    return ModalScript::When<QMessageBox>([&seen](QMessageBox &box) {
-        seen = {box.icon(), box.standardButtons(), box.windowTitle(), box.text()};
-        box.button(QMessageBox::Ok)->click();
-    });
-}
-
 QString EditText(QtWindow &window, const char *name)
 {
     return window.Widget<QLineEdit>(name)->text();

@@ -25,24 +25,6 @@ namespace {
 
 const QString kDemo = QStringLiteral(KESTRO_EXAMPLES "/demo.seq");
 
-// What an error box showed.
-struct ErrorBox
-{
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QString title;
-    QString text;
-};
-
-// Answers the next error box with OK, and keeps what it showed.
-std::unique_ptr<ModalScript> CloseErrorBox(ErrorBox &seen)
-{
-    return ModalScript::When<QMessageBox>([&seen](QMessageBox &box) {
-        seen = {box.icon(), box.standardButtons(), box.windowTitle(), box.text()};
-        box.button(QMessageBox::Ok)->click();
-    });
-}
-
 // The usual error box for a file that cannot be read: the error icon, OK, the title from the
 // executable's name, and a message naming the file and ending with a full stop.
 void ExpectFileError(const ErrorBox &seen, const QString &file)

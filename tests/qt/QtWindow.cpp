@@ -152,3 +152,11 @@ QStringList Snapshot(TFormView &view)
     lines << Rows(view);
     return lines;
 }
+
+std::unique_ptr<ModalScript> CloseErrorBox(ErrorBox &seen)
+{
+    return ModalScript::When<QMessageBox>([&seen](QMessageBox &box) {
+        seen = {box.icon(), box.standardButtons(), box.windowTitle(), box.text()};
+        box.button(QMessageBox::Ok)->click();
+    });
+}

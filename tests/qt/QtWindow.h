@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "ui/qt/FormView.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -65,6 +66,18 @@ private:
     std::shared_ptr<bool> FAlive;
     int FPolls = 0;
 };
+
+// What an error box showed.
+struct ErrorBox
+{
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QString title;
+    QString text;
+};
+
+// Answers the next error box with OK, and keeps what it showed.
+std::unique_ptr<ModalScript> CloseErrorBox(ErrorBox &seen);
 
 class QtWindow
 {
