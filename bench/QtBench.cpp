@@ -29,12 +29,15 @@ struct Screen
         View.show();
         QApplication::processEvents();
     }
-    // Clicks a button as the user would, then paints the window as the screen would.
+    // Clicks a button as the user would, lets the window do what follows (the list's layout, the
+    // paint of what changed), and paints the list once more so that it is on screen at the latest
+    // now.
     void ClickAndPaint(const char *name)
     {
         View.findChild<QAbstractButton *>(name)->click();
         QApplication::processEvents();
-        View.repaint();
+        QApplication::processEvents();
+        View.findChild<QListView *>("TrackList")->viewport()->repaint();
     }
     int Lines() const { return Form->TrackList->Items()->Count(); }
 
