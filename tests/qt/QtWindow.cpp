@@ -30,6 +30,7 @@ Bytes SongFile(int timeSignature, const Bytes &trackArea)
         0x01, 0x02, 0x0C, 0x00, 0x03, // 28..32 synth mode, voice type, voice number, rhythm
         0x00, // 33 unused
     };
+    file.reserve(file.size() + trackArea.size());
     file.insert(file.end(), trackArea.begin(), trackArea.end());
     return file;
 }
