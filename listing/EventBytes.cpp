@@ -2,26 +2,6 @@
 
 #include "ui/SysUtils.h"
 
-EventBytes EventBytes::Of(const ByteView &track, int offset, int count)
-{
-    EventBytes event;
-    event.Offset = offset;
-    while (event.Count < count && event.Count < 4 && track.Holds(offset + event.Count)) {
-        event.Bytes[event.Count] = track[offset + event.Count];
-        ++event.Count;
-    }
-    return event;
-}
-
-// Bits 0..15 the offset, 16..18 the count, 24..55 the bytes.
-std::uint64_t EventBytes::Pack() const
-{
-    std::uint64_t data = std::uint64_t(Offset & 0xFFFF) | std::uint64_t(Count & 0x7) << 16;
-    for (int i = 0; i < 4; ++i)
-        data |= std::uint64_t(Bytes[i]) << (24 + 8 * i);
-    return data;
-}
-
 EventBytes EventBytes::Unpack(std::uint64_t data)
 {
     EventBytes event;

@@ -14,9 +14,25 @@ struct EventBytes
     std::uint8_t Bytes[4] = {};
 
     // Bytes `count` bytes from `offset` of the track; what lies past the track's data is left out.
-    static EventBytes Of(const ByteView &track, int offset, int count);
+    static EventBytes Of(const ByteView &track, int offset, int count)
+    {
+        EventBytes event;
+        event.Offset = offset;
+        while (event.Count < count && event.Count < 4 && track.Holds(offset + event.Count)) {
+            event.Bytes[event.Count] = track[offset + event.Count];
+            ++event.Count;
+        }
+        return event;
+    }
     static EventBytes Unpack(std::uint64_t data);
-    std::uint64_t Pack() const;
+    // Bits 0..15 the offset, 16..18 the count, 24..55 the bytes.
+    std::uint64_t Pack() const
+    {
+        std::uint64_t data = std::uint64_t(Offset & 0xFFFF) | std::uint64_t(Count & 0x7) << 16;
+        for (int i = 0; i < Count; ++i)
+            data |= std::uint64_t(Bytes[i]) << (24 + 8 * i);
+        return data;
+    }
 
     // "000C" : the offset as four upper-case hexadecimal digits.
     std::string OffsetText() const;

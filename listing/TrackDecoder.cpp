@@ -72,6 +72,8 @@ void TForm1::ListTrack(int p1)
 
     ListUpdate update(items);
     items->Clear();
+    if (p1 >= 0 && p1 < kTrackCount)
+        items->SetCapacity(TrackLength[p1]); // every line takes at least one byte of the track
     ListTrackEvents(p1);
     ListedTrack = p1;
     ListedSplit = SplitCount;

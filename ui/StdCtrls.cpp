@@ -2,7 +2,7 @@
 
 #include "SysUtils.h"
 
-#include <limits>
+#include <algorithm>
 #include <new>
 
 void TButton::Click()
@@ -37,22 +37,47 @@ TStrings::TStrings(TListBox &owner)
 
 std::string_view TStrings::operator[](int index) const
 {
-    const std::size_t i = std::size_t(index);
-    const std::uint32_t begin = i == 0 ? 0 : FEnds.at(i - 1);
-    return std::string_view(FChars).substr(begin, FEnds.at(i) - begin);
+    return FLines.at(std::size_t(index));
+}
+
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+} // namespace
+
+// Room for `length` characters in the block being filled, or in the next one.
+char *TStrings::Room(std::size_t length)
+{
+    if (FBlock < FBlocks.size() && FUsed + length <= FBlocks[FBlock].Size) {
+        char *room = FBlocks[FBlock].Chars.get() + FUsed;
+        FUsed += length;
+        return room;
+    }
+    if (!FBlocks.empty())
+        ++FBlock;
+    if (FBlock == FBlocks.size() || FBlocks[FBlock].Size < length) {
+        const std::size_t size = std::max(kBlockSize, length);
+        FBlocks.insert(FBlocks.begin() + std::ptrdiff_t(FBlock),
+            TBlock {std::make_unique<char[]>(size), size});
+    }
+    FUsed = length;
+    return FBlocks[FBlock].Chars.get();
 }
 
 int TStrings::Add(std::string_view line)
 {
-    if (FChars.size() + line.size() > std::numeric_limits<std::uint32_t>::max())
-        throw EOutOfResources("The list cannot hold more text");
     try {
-        FChars.append(line);
-        FData.push_back(0);
-        FEnds.push_back(std::uint32_t(FChars.size()));
+        char *room = Room(line.size());
+        std::copy(line.begin(), line.end(), room);
+        FLines.emplace_back(room, line.size());
+        try {
+            FData.push_back(0);
+        } catch (...) {
+            FLines.pop_back();
+            throw;
+        }
     } catch (const std::bad_alloc &) {
-        FChars.resize(FEnds.empty() ? 0 : FEnds.back());
-        FData.resize(FEnds.size());
         throw EOutOfResources("Not enough memory for the list");
     }
     ++FChangeCount;
@@ -65,16 +90,25 @@ int TStrings::Add(std::string_view line)
 
 void TStrings::Clear()
 {
-    if (FEnds.empty())
+    if (FLines.empty())
         return;
-    FChars.clear();
-    FEnds.clear();
+    FLines.clear();
     FData.clear();
+    FBlock = 0;
+    FUsed = 0;
     ++FChangeCount;
     if (FUpdateCount > 0)
         FChangedInUpdate = true;
     else
         FOwner.Announce(TChange::Items);
+}
+
+void TStrings::SetCapacity(int lines)
+{
+    if (lines > 0) {
+        FLines.reserve(std::size_t(lines));
+        FData.reserve(std::size_t(lines));
+    }
 }
 
 void TStrings::BeginUpdate()

@@ -4,6 +4,7 @@
 #include "Controls.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,14 +78,16 @@ public:
 
 class TListBox;
 
-// The lines of a list box, kept in one block of characters. Between BeginUpdate and EndUpdate the
-// list announces nothing; EndUpdate then announces the whole list once.
+// The lines of a list box. Their characters are kept in blocks that are never moved and are used
+// again after Clear, so a long listing neither copies its text as it grows nor asks the system for
+// fresh memory when it is listed again. Between BeginUpdate and EndUpdate the list announces
+// nothing; EndUpdate then announces the whole list once.
 class TStrings
 {
 public:
     explicit TStrings(TListBox &owner);
 
-    int Count() const { return int(FEnds.size()); }
+    int Count() const { return int(FLines.size()); }
     std::string_view operator[](int index) const;
     std::string Strings(int index) const { return std::string((*this)[index]); }
 
@@ -92,6 +95,8 @@ public:
     // cannot take it.
     int Add(std::string_view line);
     void Clear();
+    // Room for this many lines, so that the list does not grow while they are added.
+    void SetCapacity(int lines);
 
     // A number kept with each line for whoever wrote it; 0 for a line just added.
     std::uint64_t ItemData(int index) const { return FData.at(std::size_t(index)); }
@@ -104,9 +109,18 @@ public:
     std::uint64_t ChangeCount() const { return FChangeCount; }
 
 private:
+    struct TBlock
+    {
+        std::unique_ptr<char[]> Chars;
+        std::size_t Size;
+    };
+    char *Room(std::size_t length);
+
     TListBox &FOwner;
-    std::string FChars;
-    std::vector<std::uint32_t> FEnds;
+    std::vector<TBlock> FBlocks;
+    std::size_t FBlock = 0; // the block being filled
+    std::size_t FUsed = 0; // characters used in it
+    std::vector<std::string_view> FLines;
     std::vector<std::uint64_t> FData;
     int FUpdateCount = 0;
     bool FChangedInUpdate = false;

@@ -119,3 +119,31 @@ TEST(Components, OwnerDestroysWhatItOwnsAndFindsItByName)
 }
 
 } // namespace
+
+namespace {
+
+// Lines stay as they were added while the list grows past its blocks, and after Clear the list
+// is filled again from the start.
+TEST(Strings, ManyAndLongLinesKeepTheirText)
+{
+    TForm form(nullptr);
+    TStrings &items = *(new TListBox(&form))->Items();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        items.Clear();
+        items.SetCapacity(10);
+        std::vector<std::string> added;
+        for (int i = 0; i < 5000; ++i) {
+            added.push_back(std::string(std::size_t(i % 97), char('a' + i % 26))
+                            + std::to_string(i));
+            if (i == 2500)
+                added.back() = std::string(200000, 'x'); // longer than a block
+            items.Add(added.back());
+        }
+        ASSERT_EQ(items.Count(), 5000);
+        for (int i = 0; i < 5000; ++i)
+            ASSERT_EQ(items[i], added[std::size_t(i)]) << i;
+    }
+}
+
+} // namespace
