@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -65,15 +67,34 @@ QFont WindowFont(const TForm &form)
     // A negative height is the character height in pixels; a positive one the cell height.
     font.setPixelSize(std::max(1, std::abs(form.Font().Height)));
 
-    int stretch = 100;
+    // The labels must keep to their stored widths: narrow the face just enough for the tightest
+    // one. Every stretch tried loads a face of its own, so the first guess comes from the
+    // unstretched widths and only that stretch and the few below it are measured.
+    std::vector<std::pair<QString, double>> captions;
     for (int i = 0; i < form.ComponentCount(); ++i) {
-        if (const auto *label = dynamic_cast<const TLabel *>(form.Components(i))) {
-            const QString caption = QString::fromStdString(Cp932ToUtf8(label->Caption()));
-            stretch = std::min(stretch, StretchToFit(font, caption, label->Width()));
-        }
+        if (const auto *label = dynamic_cast<const TLabel *>(form.Components(i)))
+            captions.emplace_back(
+                QString::fromStdString(Cp932ToUtf8(label->Caption())), label->Width());
     }
-    if (stretch < 100)
-        font.setStretch(stretch);
+    auto allFit = [&captions](const QFont &candidate) {
+        const QFontMetricsF metrics(candidate);
+        return std::all_of(captions.begin(), captions.end(), [&metrics](const auto &caption) {
+            return metrics.horizontalAdvance(caption.first) <= caption.second;
+        });
+    };
+    double ratio = 1.0;
+    const QFontMetricsF metrics(font);
+    for (const auto &[caption, room] : captions) {
+        const double width = metrics.horizontalAdvance(caption);
+        if (width > room)
+            ratio = std::min(ratio, room / width);
+    }
+    if (ratio < 1.0) {
+        int stretch = std::max(kNarrowest, int(std::floor(100 * ratio)));
+        // Glyph advances are rounded per stretch, so step down until every caption really fits.
+        for (font.setStretch(stretch); stretch > kNarrowest && !allFit(font);)
+            font.setStretch(--stretch);
+    }
     return font;
 }
 
