@@ -46,19 +46,26 @@ std::string Golden(const std::string &name)
     return text.str();
 }
 
-TEST(Dump, TextOfOneFile)
+// Each output verbatim against the golden file written beside the input.
+TEST(Dump, GoldenOutputs)
 {
-    const DumpRun run = Dump("small.seq");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, Golden("small.txt"));
-    EXPECT_EQ(run.err, "");
-}
-
-TEST(Dump, JsonOfOneFile)
-{
-    const DumpRun run = Dump("--json small.seq");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, Golden("small.json"));
+    const struct
+    {
+        const char *arguments;
+        const char *golden;
+    } rows[] = {
+        {"small.seq", "small.txt"},
+        {"--json small.seq", "small.json"},
+        {"--bytes small.seq", "small-bytes.txt"},
+        {"--json --bytes --track 2 small.seq", "small-bytes-track2.json"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const DumpRun run = Dump(row.arguments);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, Golden(row.golden));
+        EXPECT_EQ(run.err, "");
+    }
 }
 
 TEST(Dump, OneTrack)
@@ -146,22 +153,6 @@ TEST(Dump, SameLinesAsTheWindow)
             lines += line + "\n";
         EXPECT_EQ(Dump("--track " + std::to_string(k) + " '" + demo + "'").out, lines);
     }
-}
-
-} // namespace
-
-namespace {
-
-TEST(DumpBytes, TextWithOffsetAndBytesBeforeEachLine)
-{
-    const DumpRun run = Dump("--bytes small.seq");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, Golden("small-bytes.txt"));
-}
-
-TEST(DumpBytes, JsonObjectsPerLine)
-{
-    EXPECT_EQ(Dump("--json --bytes --track 2 small.seq").out, Golden("small-bytes-track2.json"));
 }
 
 TEST(DumpBytes, OneTrackAsText)
