@@ -134,8 +134,8 @@ TEST(Strings, ManyAndLongLinesKeepTheirText)
         items.SetCapacity(10);
         std::vector<std::string> added;
         for (int i = 0; i < 5000; ++i) {
-            added.push_back(std::string(std::size_t(i % 97), char('a' + i % 26))
-                            + std::to_string(i));
+            added.push_back(
+                std::string(std::size_t(i % 97), char('a' + i % 26)) + std::to_string(i));
             if (i == 2500)
                 added.back() = std::string(200000, 'x'); // longer than a block
             items.Add(added.back());
