@@ -28,6 +28,7 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRO_BENCH=ON -DKESTRO_BUILD_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
 	build-bench/bench/kestro_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	QT_QPA_PLATFORM=offscreen build-bench/bench/kestro_bench_qt --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
 	rm -rf $(BUILD)
