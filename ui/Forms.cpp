@@ -77,7 +77,6 @@ void BindClick(TComponent *component, const TNotifyEvent &method)
 void TForm::ReadDescription(const TFormDescription &description,
     std::span<const TPublishedField> fields, std::span<const TPublishedMethod> methods)
 {
-    FDescription = &description;
     SetName(std::string(description.Name));
     SetCaption(std::string(description.Caption));
     SetBounds(description.Left, description.Top, description.ClientWidth, description.ClientHeight);

@@ -43,7 +43,6 @@ public:
     const TFont &Font() const { return FFont; }
     int PixelsPerInch() const { return FPixelsPerInch; }
     int TextHeight() const { return FTextHeight; }
-    const TFormDescription *Description() const { return FDescription; }
 
 protected:
     // Creates every component of the description with this form as owner (and as parent of the
@@ -58,7 +57,6 @@ private:
     TFont FFont;
     int FPixelsPerInch = 96;
     int FTextHeight = 0;
-    const TFormDescription *FDescription = nullptr;
 };
 
 // The title rule: the executable's file name without its folder, cut at its first full stop, every
